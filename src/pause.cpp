@@ -1,0 +1,28 @@
+#include "rerer.h"
+
+#include <cerrno>
+#include <ctime>
+
+static long long nanoseconds(const timespec &t)
+{
+    return t.tv_sec * 1000000000LL + t.tv_nsec;
+}
+
+// Each pause ends a fixed time after the previous one was due to end, not
+// after "now": the wake-up latency of one pause is taken out of the next, so
+// a run lasts its designed time whatever the number of files. Only when the
+// process fell far behind (it was stopped, say) does the schedule start again
+// from now, so no later pause is cut short to catch up. A signal that does not
+// end the process does not cut a pause short either.
+void pause_for(long microseconds)
+{
+    static long long due;  // when the previous pause was due to end
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    if (nanoseconds(now) - due > 50000000LL)
+        due = nanoseconds(now);
+    due += microseconds * 1000LL;
+    const timespec until{static_cast<time_t>(due / 1000000000LL), static_cast<long>(due % 1000000000LL)};
+    while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
+    }
+}

@@ -1,0 +1,87 @@
+#include "rerer.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+void banner()
+{
+    std::printf("\nRERER Create/Update Utility  Version " RERER_VERSION "\n");
+    std::printf("Files are announced only, never read: a VUV archive holds one byte.\n");
+}
+
+void usage()
+{
+    banner();
+    std::printf("\nUsage:  RERER vokfile [files...]\n");
+}
+
+int scale(long r, int n)
+{
+    // Exact in double for r < 2^31 and n <= 256: the same as (r * n) >> 31.
+    return static_cast<int>(static_cast<double>(r) * n / 2147483648.0);
+}
+
+static int draw(int n)
+{
+    return scale(std::rand(), n);
+}
+
+int fail(const char *verb, const char *name, const char *ext)
+{
+    std::fprintf(stderr, "RERER: cannot %s %s%s: %s\n", verb, name, ext, std::strerror(errno));
+    return 2;
+}
+
+int encrypt2(const char *file)
+{
+    std::printf("\tAdding %s: ", file);
+    pause_for((draw(5) + 1) * 100000L);
+    std::printf("vizido.\n");
+    return 1;
+}
+
+// The first argument, byte for byte, with ".vuv" appended; null when memory is short.
+static char *archive_name(const char *base)
+{
+    const std::size_t len = std::strlen(base);
+    auto *name = static_cast<char *>(std::malloc(len + sizeof ".vuv"));
+    if (name != nullptr) {
+        std::memcpy(name, base, len);
+        std::memcpy(name + len, ".vuv", sizeof ".vuv");
+    }
+    return name;
+}
+
+int parse(int argc, char **argv)
+{
+    const char *first = argv[1];
+    if (first[0] == '*' || first[0] == '?') {
+        usage();
+        return 1;
+    }
+    banner();
+    char *name = archive_name(first);
+    if (name == nullptr)
+        return fail("create", first, ".vuv");
+    std::printf("\nCreating VUV: %s\n", name);
+    std::FILE *archive = std::fopen(name, "w");
+    if (archive == nullptr) {
+        std::free(name);
+        return fail("create", first, ".vuv");
+    }
+    pause_for(1000000L);
+
+    int result = 1;
+    for (int i = 2; i < argc; i++)
+        if (std::strcmp(argv[i], name) != 0)
+            result = encrypt2(argv[i]);
+    std::free(name);
+
+    const int trailer = draw(256) + 1;  // 256 is stored as 0
+    const bool written = std::fputc(trailer, archive) != EOF;
+    if (std::fclose(archive) != 0 || !written)
+        return fail("write", first, ".vuv");
+    return result;
+}
