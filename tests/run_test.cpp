@@ -1,74 +1,25 @@
 // End-to-end: the built binary in a fresh folder, with exact standard output,
 // standard error, exit status and what is left on disk.
-#include "test_dir.h"
+#include "spawn.h"
 
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-#include <vector>
-
-struct Result {
-    int status;
-    std::string out, err;
-};
-
-static const TestDir capture;
-
-// Executes PATH with exactly ARGV (element 0 included) in DIR.
-static Result spawn(const TestDir &dir, const char *path, std::vector<std::string> argv)
-{
-    std::vector<char *> ptrs;
-    for (auto &a : argv)
-        ptrs.push_back(a.data());
-    ptrs.push_back(nullptr);
-    const pid_t pid = fork();
-    if (pid == 0) {
-        const int out = open((capture.path / "out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        const int err = open((capture.path / "err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-        if (chdir(dir.path.c_str()) == 0 && dup2(out, 1) == 1 && dup2(err, 2) == 2) {
-            close(out);
-            close(err);
-            execv(path, ptrs.data());
-        }
-        _exit(127);
-    }
-    int status = 0;
-    waitpid(pid, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), capture.read("out"),
-            capture.read("err")};
-}
-
-// Runs BIN with ARGS; a REDIRECT such as ">&-" is applied by a shell, which
-// then executes the binary with the arguments unchanged.
-static Result run(const TestDir &dir, const char *bin, std::vector<std::string> args, const std::string &redirect = "")
-{
-    args.insert(args.begin(), bin);
-    if (redirect.empty())
-        return spawn(dir, bin, args);
-    args.insert(args.begin(), {"sh", "-c", "exec \"$0\" \"$@\" " + redirect});
-    return spawn(dir, "/bin/sh", args);
-}
-
-static std::string creating(const std::string &name)
-{
-    return banner_text + "\nCreating VUV: " + name + "\n";
-}
+#include <csignal>
+#include <functional>
+#include <thread>
 
 TEST(Binary, UsagePaths)
 {
     TestDir dir;
-    const Result expected{1, usage_text, ""};
     for (const auto &args : std::vector<std::vector<std::string>>{{}, {"?"}, {"?", "a", "b"}, {"*"}, {"*.c", "x"}}) {
         const Result r = run(dir, RERER_FAST_BIN, args);
-        EXPECT_EQ(r.status, expected.status);
-        EXPECT_EQ(r.out, expected.out);
-        EXPECT_EQ(r.err, expected.err);
+        EXPECT_EQ(r.status, 1);
+        EXPECT_EQ(r.out, usage_text);
+        EXPECT_EQ(r.err, "");
     }
     // An empty argument vector, as a launching program may pass it.
-    const Result r = spawn(dir, RERER_FAST_BIN, {});
+    const Result r = spawn(dir, {RERER_FAST_BIN, {}});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, usage_text);
     EXPECT_EQ(dir.entries(), 0u);
@@ -96,8 +47,7 @@ TEST(Binary, ArchiveRuns)
         EXPECT_EQ(r.status, 1) << c.archive;
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, "");
-        EXPECT_EQ(dir.read(c.archive), std::string(1, c.byte)) << c.archive;
-        EXPECT_EQ(dir.entries(), 1u) << c.archive;
+        EXPECT_EQ(dir.listing(), (std::map<std::string, std::string>{{c.archive, std::string(1, c.byte)}}));
     }
 }
 
@@ -117,47 +67,72 @@ TEST(Binary, HugeArguments)
     EXPECT_EQ(dir.read("backup.vuv").size(), 1u);
 }
 
-TEST(Binary, Failures)
+TEST(Binary, Faults)
 {
-    const std::string long_name(300, 'n');
+    using Files = std::map<std::string, std::string>;
+    const std::string too_long(300, 'n');
+    std::string deep;  // a path of about 3,000 bytes whose components all fit
+    for (int i = 0; i < 14; i++)
+        deep += std::string(200, static_cast<char>('a' + i)) + "/";
+    Files deep_left;
+    for (std::size_t end = deep.find('/'); end != std::string::npos; end = deep.find('/', end + 1))
+        deep_left[deep.substr(0, end)] = "/";
+    deep_left[deep + "x.vuv"] = "\xd8";
+
+    const std::string no_entry = "RERER: cannot create missing/x.vuv: No such file or directory\n";
+    const std::string no_space = "RERER: cannot write standard output: No space left on device\n";
+    const std::string closed = "RERER: cannot write standard output: Bad file descriptor\n";
     struct Case {
+        std::string what;
+        std::function<void(const TestDir &)> setup;
         std::vector<std::string> args;
-        std::string redirect, out, err;
-        std::size_t entries;  // left in the folder, where "backup.vuv" is a folder already
+        std::string redirect;
+        int status;
+        std::string out, err;
+        Files left;
+        bool as_nobody = false;
     };
+    const auto none = [](const TestDir &) {};
     const std::vector<Case> cases = {
-        {{"missing/x", "notes"}, "", creating("missing/x.vuv"),
-         "RERER: cannot create missing/x.vuv: No such file or directory\n", 1},
-        {{"backup", "notes"}, "", creating("backup.vuv"), "RERER: cannot create backup.vuv: Is a directory\n", 1},
-        {{long_name, "notes"}, "", creating(long_name + ".vuv"),
-         "RERER: cannot create " + long_name + ".vuv: File name too long\n", 1},
-        {{"out", "notes"}, ">/dev/full", "", "RERER: cannot write standard output: No space left on device\n", 2},
-        {{"out", "notes"}, ">&-", "", "RERER: cannot write standard output: Bad file descriptor\n", 1},
-        {{"?"}, ">&-", "", "RERER: cannot write standard output: Bad file descriptor\n", 1},
-        {{"?"}, ">/dev/full", "", "RERER: cannot write standard output: No space left on device\n", 1},
+        {"folder missing", none, {"missing/x", "a"}, "", 2, creating("missing/x.vuv"), no_entry, {}},
+        {"name is a folder", [](const TestDir &d) { std::filesystem::create_directory(d.path / "backup.vuv"); },
+         {"backup", "a"}, "", 2, creating("backup.vuv"), "RERER: cannot create backup.vuv: Is a directory\n",
+         {{"backup.vuv", "/"}}},
+        {"name too long", none, {too_long, "a"}, "", 2, creating(too_long + ".vuv"),
+         "RERER: cannot create " + too_long + ".vuv: File name too long\n", {}},
+        {"long name that fits", [&](const TestDir &d) { std::filesystem::create_directories(d.path / deep); },
+         {deep + "x"}, "", 1, creating(deep + "x.vuv"), "", deep_left},
+        {"archive truncated", [](const TestDir &d) { std::ofstream(d.path / "backup.vuv") << std::string(99999, 'x'); },
+         {"backup"}, "", 1, creating("backup.vuv"), "", {{"backup.vuv", "\xd8"}}},
+        {"output full", none, {"backup", "a"}, ">/dev/full", 2, "", no_space, {{"backup.vuv", "\x65"}}},
+        {"output closed", none, {"backup", "a"}, ">&-", 2, "", closed, {}},
+        {"usage, output full", none, {"?"}, ">/dev/full", 2, "", no_space, {}},
+        {"usage, output closed", none, {"?"}, ">&-", 2, "", closed, {}},
+        {"error closed", none, {"backup", "a"}, "2>&-", 1, creating("backup.vuv") + "\tAdding a: vizido.\n", "",
+         {{"backup.vuv", "\x65"}}},
+        {"error and input closed", none, {"backup"}, "<&- 2>&-", 1, creating("backup.vuv"), "", {{"backup.vuv", "\xd8"}}},
+        {"error closed, folder missing", none, {"missing/x"}, "2>&-", 2, creating("missing/x.vuv"), "", {}},
+        {"error closed, output full", none, {"backup"}, ">/dev/full 2>&-", 2, "", "", {{"backup.vuv", "\xd8"}}},
+        {"read-only folder", [](const TestDir &d) { std::filesystem::permissions(d.path, std::filesystem::perms(0555)); },
+         {"backup", "a"}, "", 2, creating("backup.vuv"), "RERER: cannot create backup.vuv: Permission denied\n", {},
+         true},
     };
+    // A copy of the binary that an unprivileged user can run, wherever the build is.
+    TestDir bin;
+    std::filesystem::permissions(bin.path, std::filesystem::perms(0755));
+    std::filesystem::copy_file(RERER_FAST_BIN, bin.path / "RERER");
+    const std::string path = (bin.path / "RERER").string();
     for (const auto &c : cases) {
+        SCOPED_TRACE(c.what);
         TestDir dir;
-        std::filesystem::create_directory(dir.path / "backup.vuv");
-        const Result r = run(dir, RERER_FAST_BIN, c.args, c.redirect);
-        EXPECT_EQ(r.status, 2) << c.err;
+        c.setup(dir);
+        auto args = c.args;
+        args.insert(args.begin(), "RERER");
+        const Result r = spawn(dir, {path.c_str(), args, c.redirect, c.as_nobody});
+        EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, c.err);
-        EXPECT_EQ(dir.entries(), c.entries) << c.err;
-        if (c.entries == 2) {
-            EXPECT_EQ(dir.read("out.vuv"), "\x65");
-        }
-    }
-}
-
-TEST(Binary, ClosedStandardErrorAndInputStayOutOfTheArchive)
-{
-    for (const char *redirect : {"2>&-", "<&- 2>&-"}) {
-        TestDir dir;
-        const Result r = run(dir, RERER_FAST_BIN, {"backup", "notes"}, redirect);
-        EXPECT_EQ(r.status, 1);
-        EXPECT_EQ(r.out, creating("backup.vuv") + "\tAdding notes: vizido.\n");
-        EXPECT_EQ(dir.read("backup.vuv"), "\x65");
+        EXPECT_EQ(dir.listing(), c.left);
     }
 }
 
@@ -179,4 +154,28 @@ TEST(Binary, RealPausesKeepToTheSchedule)
         EXPECT_GE(took.count(), seconds);
         EXPECT_LT(took.count(), seconds + 0.2);
     }
+}
+
+// An interrupt during the one-second pause ends the run with the archive empty;
+// a signal that does not end the process does not shorten the pause.
+TEST(Binary, SignalsDuringAPause)
+{
+    TestDir dir;
+    const Result r = spawn(dir, {RERER_BIN, {"RERER", "backup", "a"}}, [](pid_t pid) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        kill(pid, SIGINT);
+    });
+    EXPECT_EQ(r.status, 128 + SIGINT);
+    EXPECT_EQ(dir.listing(), (std::map<std::string, std::string>{{"backup.vuv", ""}}));
+
+    const auto start = std::chrono::steady_clock::now();
+    const Result s = spawn(dir, {RERER_BIN, {"RERER", "backup"}}, [](pid_t pid) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        kill(pid, SIGSTOP);
+        kill(pid, SIGCONT);
+    });
+    const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
+    EXPECT_EQ(s.status, 1);
+    EXPECT_GE(took.count(), 1.0);
+    EXPECT_EQ(dir.read("backup.vuv"), "\xd8");
 }

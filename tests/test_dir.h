@@ -2,6 +2,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 
 // A fresh folder under the system's temporary folder, removed afterwards.
@@ -22,6 +23,16 @@ struct TestDir {
     {
         auto it = std::filesystem::directory_iterator(path);
         return static_cast<std::size_t>(std::distance(it, {}));
+    }
+    // Every file below the folder with its content, and every folder as "/".
+    std::map<std::string, std::string> listing() const
+    {
+        std::map<std::string, std::string> all;
+        for (const auto &e : std::filesystem::recursive_directory_iterator(path)) {
+            const auto name = e.path().lexically_relative(path).string();
+            all[name] = e.is_directory() ? "/" : read(name);
+        }
+        return all;
     }
 };
 

@@ -1,0 +1,97 @@
+#pragma once
+// Runs the built binary as a separate process, capturing what it writes.
+#include "test_dir.h"
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+struct Result {
+    int status;  // the exit status, or 128 + the signal that ended the process
+    std::string out, err;
+};
+
+struct Spawn {
+    const char *path;
+    std::vector<std::string> argv;  // element 0 included; may be empty
+    std::string redirect{};         // applied by a shell, such as ">&-"
+    bool as_nobody = false;         // drop root's privileges first
+};
+
+// A command that RERER_TEST_WRAPPER in the environment names, such as a
+// valgrind command line, runs the binary, where the argument vector has a
+// program name to replace. The wrapper finds the tests' own standard error
+// on descriptor 9 (valgrind --log-fd=9), so the binary's streams stay its own.
+inline bool wrap(Spawn &s)
+{
+    const char *wrapper = std::getenv("RERER_TEST_WRAPPER");
+    if (wrapper == nullptr || s.argv.empty())
+        return false;
+    std::istringstream words(wrapper);
+    std::vector<std::string> argv{std::istream_iterator<std::string>(words), {}};
+    argv.push_back(s.path);
+    argv.insert(argv.end(), s.argv.begin() + 1, s.argv.end());
+    s.argv = std::move(argv);
+    static std::string path;
+    path = s.argv[0];
+    s.path = path.c_str();
+    return true;
+}
+
+// Runs S in DIR; BEFORE_WAIT gets the process id while it runs.
+template <typename F>
+Result spawn(const TestDir &dir, Spawn s, F before_wait)
+{
+    static const TestDir capture;
+    const bool wrapped = wrap(s);
+    if (!s.redirect.empty()) {  // the shell runs PATH with ARGV after element 0
+        s.argv.at(0) = s.path;
+        s.argv.insert(s.argv.begin(), {"sh", "-c", "exec \"$0\" \"$@\" " + s.redirect});
+        s.path = "/bin/sh";
+    }
+    std::vector<char *> ptrs;
+    for (auto &a : s.argv)
+        ptrs.push_back(a.data());
+    ptrs.push_back(nullptr);
+    const auto out = capture.path / "out", err = capture.path / "err";
+    const pid_t pid = fork();
+    if (pid == 0) {
+        if (wrapped)
+            dup2(2, 9);
+        const int o = open(out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        const int e = open(err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0666);
+        if (s.as_nobody && getuid() == 0 && (setgid(65534) != 0 || setuid(65534) != 0))
+            _exit(126);
+        if (chdir(dir.path.c_str()) == 0 && dup2(o, 1) == 1 && dup2(e, 2) == 2) {
+            close(o);
+            close(e);
+            execv(s.path, ptrs.data());
+        }
+        _exit(127);
+    }
+    before_wait(pid);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), capture.read("out"),
+            capture.read("err")};
+}
+
+inline Result spawn(const TestDir &dir, Spawn s)
+{
+    return spawn(dir, std::move(s), [](pid_t) {});
+}
+
+// Runs BIN with ARGS, as a shell would with the given redirection.
+inline Result run(const TestDir &dir, const char *bin, std::vector<std::string> args, std::string redirect = "")
+{
+    args.insert(args.begin(), bin);
+    return spawn(dir, {bin, std::move(args), std::move(redirect)});
+}
+
+inline std::string creating(const std::string &name)
+{
+    return banner_text + "\nCreating VUV: " + name + "\n";
+}
