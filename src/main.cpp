@@ -15,7 +15,7 @@ int main(int argc, char **argv)
         usage();
     else
         status = parse(argc, argv);
-    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+    if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0)
         status = fail("write", "standard output", "");
     return status;
 }

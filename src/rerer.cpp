@@ -48,8 +48,8 @@ static char *archive_name(const char *base)
     const std::size_t len = std::strlen(base);
     auto *name = static_cast<char *>(std::malloc(len + sizeof ".vuv"));
     if (name != nullptr) {
-        std::memcpy(name, base, len);
-        std::memcpy(name + len, ".vuv", sizeof ".vuv");
+        std::strcpy(name, base);
+        std::strcat(name, ".vuv");
     }
     return name;
 }

@@ -65,7 +65,8 @@ static std::string check(const std::vector<std::string> &argv, Kind &kind)
             return "usage run";
         return "";
     }
-    const std::string name = argv[1] + ".vuv", head = creating(name);
+    const std::string name = argv[1] + ".vuv";
+    const std::string head = creating(name);
     kind = r.status == 2 ? failed_run : finished_run;
     if (r.status == 2) {
         const std::string prefix = "RERER: cannot create " + name + ": ";

@@ -22,7 +22,7 @@ TEST(Binary, UsagePaths)
     const Result r = spawn(dir, {RERER_FAST_BIN, {}});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, usage_text);
-    EXPECT_EQ(dir.entries(), 0u);
+    EXPECT_EQ(dir.entries(), 0U);
 }
 
 TEST(Binary, ArchiveRuns)
@@ -38,8 +38,10 @@ TEST(Binary, ArchiveRuns)
         {{"-h"}, "-h.vuv", creating("-h.vuv"), '\xd8'},
         {{"", "", "%n%s"}, ".vuv", creating(".vuv") + "\tAdding : vizido.\n\tAdding %n%s: vizido.\n", '\xc9'},
         {{"\xff\xfe", "\x80"}, "\xff\xfe.vuv", creating("\xff\xfe.vuv") + "\tAdding \x80: vizido.\n", '\x65'},
-        {{"backup", "nosuchfile", "/"}, "backup.vuv",
-         creating("backup.vuv") + "\tAdding nosuchfile: vizido.\n\tAdding /: vizido.\n", '\xc9'},
+        {{"backup", "nosuchfile", "/"},
+         "backup.vuv",
+         creating("backup.vuv") + "\tAdding nosuchfile: vizido.\n\tAdding /: vizido.\n",
+         '\xc9'},
     };
     for (const auto &c : cases) {
         TestDir dir;
@@ -64,7 +66,7 @@ TEST(Binary, HugeArguments)
     const Result r = run(dir, RERER_FAST_BIN, args);
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out == expected);
-    EXPECT_EQ(dir.read("backup.vuv").size(), 1u);
+    EXPECT_EQ(dir.read("backup.vuv").size(), 1U);
 }
 
 TEST(Binary, Faults)
@@ -95,26 +97,68 @@ TEST(Binary, Faults)
     const auto none = [](const TestDir &) {};
     const std::vector<Case> cases = {
         {"folder missing", none, {"missing/x", "a"}, "", 2, creating("missing/x.vuv"), no_entry, {}},
-        {"name is a folder", [](const TestDir &d) { std::filesystem::create_directory(d.path / "backup.vuv"); },
-         {"backup", "a"}, "", 2, creating("backup.vuv"), "RERER: cannot create backup.vuv: Is a directory\n",
+        {"name is a folder",
+         [](const TestDir &d) { std::filesystem::create_directory(d.path / "backup.vuv"); },
+         {"backup", "a"},
+         "",
+         2,
+         creating("backup.vuv"),
+         "RERER: cannot create backup.vuv: Is a directory\n",
          {{"backup.vuv", "/"}}},
-        {"name too long", none, {too_long, "a"}, "", 2, creating(too_long + ".vuv"),
-         "RERER: cannot create " + too_long + ".vuv: File name too long\n", {}},
-        {"long name that fits", [&](const TestDir &d) { std::filesystem::create_directories(d.path / deep); },
-         {deep + "x"}, "", 1, creating(deep + "x.vuv"), "", deep_left},
-        {"archive truncated", [](const TestDir &d) { std::ofstream(d.path / "backup.vuv") << std::string(99999, 'x'); },
-         {"backup"}, "", 1, creating("backup.vuv"), "", {{"backup.vuv", "\xd8"}}},
+        {"name too long",
+         none,
+         {too_long, "a"},
+         "",
+         2,
+         creating(too_long + ".vuv"),
+         "RERER: cannot create " + too_long + ".vuv: File name too long\n",
+         {}},
+        {"long name that fits",
+         [&](const TestDir &d) { std::filesystem::create_directories(d.path / deep); },
+         {deep + "x"},
+         "",
+         1,
+         creating(deep + "x.vuv"),
+         "",
+         deep_left},
+        {"archive truncated",
+         [](const TestDir &d) { std::ofstream(d.path / "backup.vuv") << std::string(99999, 'x'); },
+         {"backup"},
+         "",
+         1,
+         creating("backup.vuv"),
+         "",
+         {{"backup.vuv", "\xd8"}}},
         {"output full", none, {"backup", "a"}, ">/dev/full", 2, "", no_space, {{"backup.vuv", "\x65"}}},
         {"output closed", none, {"backup", "a"}, ">&-", 2, "", closed, {}},
         {"usage, output full", none, {"?"}, ">/dev/full", 2, "", no_space, {}},
         {"usage, output closed", none, {"?"}, ">&-", 2, "", closed, {}},
-        {"error closed", none, {"backup", "a"}, "2>&-", 1, creating("backup.vuv") + "\tAdding a: vizido.\n", "",
+        {"error closed",
+         none,
+         {"backup", "a"},
+         "2>&-",
+         1,
+         creating("backup.vuv") + "\tAdding a: vizido.\n",
+         "",
          {{"backup.vuv", "\x65"}}},
-        {"error and input closed", none, {"backup"}, "<&- 2>&-", 1, creating("backup.vuv"), "", {{"backup.vuv", "\xd8"}}},
+        {"error and input closed",
+         none,
+         {"backup"},
+         "<&- 2>&-",
+         1,
+         creating("backup.vuv"),
+         "",
+         {{"backup.vuv", "\xd8"}}},
         {"error closed, folder missing", none, {"missing/x"}, "2>&-", 2, creating("missing/x.vuv"), "", {}},
         {"error closed, output full", none, {"backup"}, ">/dev/full 2>&-", 2, "", "", {{"backup.vuv", "\xd8"}}},
-        {"read-only folder", [](const TestDir &d) { std::filesystem::permissions(d.path, std::filesystem::perms(0555)); },
-         {"backup", "a"}, "", 2, creating("backup.vuv"), "RERER: cannot create backup.vuv: Permission denied\n", {},
+        {"read-only folder",
+         [](const TestDir &d) { std::filesystem::permissions(d.path, std::filesystem::perms(0555)); },
+         {"backup", "a"},
+         "",
+         2,
+         creating("backup.vuv"),
+         "RERER: cannot create backup.vuv: Permission denied\n",
+         {},
          true},
     };
     // A copy of the binary that an unprivileged user can run, wherever the build is.

@@ -1,6 +1,6 @@
 #pragma once
 // Runs the built binary as a separate process, capturing what it writes.
-#include "test_dir.h"
+#include "support.h"
 
 #include <cstdlib>
 #include <fcntl.h>
@@ -42,8 +42,7 @@ inline bool wrap(Spawn &s)
 }
 
 // Runs S in DIR; BEFORE_WAIT gets the process id while it runs.
-template <typename F>
-Result spawn(const TestDir &dir, Spawn s, F before_wait)
+template <typename F> Result spawn(const TestDir &dir, Spawn s, F before_wait)
 {
     static const TestDir capture;
     const bool wrapped = wrap(s);
@@ -52,11 +51,9 @@ Result spawn(const TestDir &dir, Spawn s, F before_wait)
         s.argv.insert(s.argv.begin(), {"sh", "-c", "exec \"$0\" \"$@\" " + s.redirect});
         s.path = "/bin/sh";
     }
-    std::vector<char *> ptrs;
-    for (auto &a : s.argv)
-        ptrs.push_back(a.data());
-    ptrs.push_back(nullptr);
-    const auto out = capture.path / "out", err = capture.path / "err";
+    auto ptrs = pointers(s.argv);
+    const auto out = capture.path / "out";
+    const auto err = capture.path / "err";
     const pid_t pid = fork();
     if (pid == 0) {
         if (wrapped)
@@ -68,15 +65,14 @@ Result spawn(const TestDir &dir, Spawn s, F before_wait)
         if (chdir(dir.path.c_str()) == 0 && dup2(o, 1) == 1 && dup2(e, 2) == 2) {
             close(o);
             close(e);
-            execv(s.path, ptrs.data());
+            execvp(s.path, ptrs.data());
         }
         _exit(127);
     }
     before_wait(pid);
     int status = 0;
     waitpid(pid, &status, 0);
-    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), capture.read("out"),
-            capture.read("err")};
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status), capture.read("out"), capture.read("err")};
 }
 
 inline Result spawn(const TestDir &dir, Spawn s)
@@ -89,9 +85,4 @@ inline Result run(const TestDir &dir, const char *bin, std::vector<std::string> 
 {
     args.insert(args.begin(), bin);
     return spawn(dir, {bin, std::move(args), std::move(redirect)});
-}
-
-inline std::string creating(const std::string &name)
-{
-    return banner_text + "\nCreating VUV: " + name + "\n";
 }

@@ -1,6 +1,6 @@
 #include "fake_pause.h"
 #include "rerer.h"
-#include "test_dir.h"
+#include "support.h"
 
 #include <gtest/gtest.h>
 
@@ -35,10 +35,7 @@ struct Parse : testing::Test {
     int run(std::vector<std::string> args)
     {
         args.insert(args.begin(), "RERER");
-        std::vector<char *> argv;
-        for (auto &a : args)
-            argv.push_back(a.data());
-        argv.push_back(nullptr);
+        auto argv = pointers(args);
 
         std::srand(1);
         pauses.clear();
@@ -58,7 +55,6 @@ struct Parse : testing::Test {
         std::filesystem::remove(dir.path / "stdout");
         return status;
     }
-    std::string creating(const std::string &name) { return banner_text + "\nCreating VUV: " + name + "\n"; }
 };
 
 TEST_F(Parse, MessagesAndPausesInOrder)
@@ -66,7 +62,7 @@ TEST_F(Parse, MessagesAndPausesInOrder)
     EXPECT_EQ(run({"backup", "notes.txt", "plan.txt"}), 1);
     const std::string head = creating("backup.vuv");
     EXPECT_EQ(out, head + "\tAdding notes.txt: vizido.\n\tAdding plan.txt: vizido.\n");
-    ASSERT_EQ(pauses.size(), 3u);
+    ASSERT_EQ(pauses.size(), 3U);
     // The second comes after the "Creating" line, each file's pause between its two halves.
     EXPECT_EQ(pauses[0].microseconds, 1000000);
     EXPECT_EQ(pauses[0].at, static_cast<long>(head.size()));
@@ -87,6 +83,7 @@ TEST_F(Parse, ByteAndPausesDependOnTheNumberOfFilesOnly)
     for (std::size_t i = 0; i < cases.size(); i++) {
         EXPECT_EQ(run(cases[i].first), 1);
         std::vector<long> lengths;
+        lengths.reserve(pauses.size());
         for (auto p : pauses)
             lengths.push_back(p.microseconds);
         EXPECT_EQ(lengths, cases[i].second) << i << " files";
@@ -99,7 +96,7 @@ TEST_F(Parse, OnlyTheExactArchiveNameIsPassedOver)
     run({"backup", "backup.vuv", "notes"});
     EXPECT_EQ(out, creating("backup.vuv") + "\tAdding notes: vizido.\n");
     EXPECT_EQ(dir.read("backup.vuv"), "\x65");
-    EXPECT_EQ(pauses.size(), 2u);
+    EXPECT_EQ(pauses.size(), 2U);
 
     EXPECT_EQ(run({"backup", "backup.vuv"}), 1);
     EXPECT_EQ(out, creating("backup.vuv"));
@@ -120,12 +117,12 @@ TEST_F(Parse, HelpTriggerIsTheFirstCharacterOnly)
         EXPECT_EQ(run({first, "notes"}), 1);
         EXPECT_EQ(out, usage_text) << first;
         EXPECT_TRUE(pauses.empty());
-        EXPECT_EQ(dir.entries(), 0u);
+        EXPECT_EQ(dir.entries(), 0U);
         EXPECT_EQ(std::rand(), 1804289383) << "the usage path draws nothing";
     }
     EXPECT_EQ(run({"a?b"}), 1);
     EXPECT_EQ(out, creating("a?b.vuv"));
-    EXPECT_EQ(dir.read("a?b.vuv").size(), 1u);
+    EXPECT_EQ(dir.read("a?b.vuv").size(), 1U);
 }
 
 TEST_F(Parse, NameIsTakenByteForByte)

@@ -4,6 +4,8 @@
 #include <iterator>
 #include <map>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // A fresh folder under the system's temporary folder, removed afterwards.
 struct TestDir {
@@ -36,7 +38,24 @@ struct TestDir {
     }
 };
 
-inline const std::string usage_text = "\nRERER Create/Update Utility  Version 1.0\n"
-                                      "Files are announced only, never read: a VUV archive holds one byte.\n"
-                                      "\nUsage:  RERER vokfile [files...]\n";
-inline const std::string banner_text = usage_text.substr(0, usage_text.find("\nUsage"));
+// A NUL-terminated vector of pointers into STRINGS, as main receives it.
+inline std::vector<char *> pointers(std::vector<std::string> &strings)
+{
+    std::vector<char *> ptrs;
+    ptrs.reserve(strings.size() + 1);
+    for (auto &s : strings)
+        ptrs.push_back(s.data());
+    ptrs.push_back(nullptr);
+    return ptrs;
+}
+
+inline constexpr std::string_view usage_text = "\nRERER Create/Update Utility  Version 1.0\n"
+                                               "Files are announced only, never read: a VUV archive holds one byte.\n"
+                                               "\nUsage:  RERER vokfile [files...]\n";
+inline constexpr std::string_view banner_text = usage_text.substr(0, usage_text.find("\nUsage"));
+
+// The output of a run up to its "Creating" line.
+inline std::string creating(const std::string &name)
+{
+    return std::string(banner_text) + "\nCreating VUV: " + name + "\n";
+}
