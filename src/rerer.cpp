@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <unistd.h>
 
 void banner()
 {
@@ -30,7 +31,7 @@ static int draw(int n)
 
 int fail(const char *verb, const char *name, const char *ext)
 {
-    std::fprintf(stderr, "RERER: cannot %s %s%s: %s\n", verb, name, ext, std::strerror(errno));
+    dprintf(STDERR_FILENO, "RERER: cannot %s %s%s: %s\n", verb, name, ext, std::strerror(errno));
     return 2;
 }
 
