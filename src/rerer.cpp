@@ -4,7 +4,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <unistd.h>
 
 void banner()
 {
@@ -31,7 +30,7 @@ static int draw(int n)
 
 int fail(const char *verb, const char *name, const char *ext)
 {
-    dprintf(STDERR_FILENO, "RERER: cannot %s %s%s: %s\n", verb, name, ext, std::strerror(errno));
+    std::fprintf(stderr, "RERER: cannot %s %s%s: %s\n", verb, name, ext, std::strerror(errno));
     return 2;
 }
 
@@ -43,18 +42,6 @@ int encrypt2(const char *file)
     return 1;
 }
 
-// The first argument, byte for byte, with ".vuv" appended; null when memory is short.
-static char *archive_name(const char *base)
-{
-    const std::size_t len = std::strlen(base);
-    auto *name = static_cast<char *>(std::malloc(len + sizeof ".vuv"));
-    if (name != nullptr) {
-        std::strcpy(name, base);
-        std::strcat(name, ".vuv");
-    }
-    return name;
-}
-
 int parse(int argc, char **argv)
 {
     const char *first = argv[1];
@@ -63,8 +50,8 @@ int parse(int argc, char **argv)
         return 1;
     }
     banner();
-    char *name = archive_name(first);
-    if (name == nullptr)
+    char *name = nullptr;  // the first argument, byte for byte, with ".vuv" appended
+    if (asprintf(&name, "%s.vuv", first) < 0)
         return fail("create", first, ".vuv");
     std::printf("\nCreating VUV: %s\n", name);
     std::FILE *archive = std::fopen(name, "w");
