@@ -165,14 +165,14 @@ TEST(Binary, Faults)
     TestDir bin;
     std::filesystem::permissions(bin.path, std::filesystem::perms(0755));
     std::filesystem::copy_file(RERER_FAST_BIN, bin.path / "RERER");
-    const std::string path = (bin.path / "RERER").string();
+    const std::string path = bin.path / "RERER";
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         TestDir dir;
         c.setup(dir);
         auto args = c.args;
         args.insert(args.begin(), "RERER");
-        const Result r = spawn(dir, {path.c_str(), args, c.redirect, c.as_nobody});
+        const Result r = spawn(dir, {path, args, c.redirect, c.as_nobody});
         EXPECT_EQ(r.status, c.status);
         EXPECT_EQ(r.out, c.out);
         EXPECT_EQ(r.err, c.err);

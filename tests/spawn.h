@@ -15,7 +15,7 @@ struct Result {
 };
 
 struct Spawn {
-    const char *path;
+    std::string path;
     std::vector<std::string> argv;  // element 0 included; may be empty
     std::string redirect{};         // applied by a shell, such as ">&-"
     bool as_nobody = false;         // drop root's privileges first
@@ -35,9 +35,7 @@ inline bool wrap(Spawn &s)
     argv.push_back(s.path);
     argv.insert(argv.end(), s.argv.begin() + 1, s.argv.end());
     s.argv = std::move(argv);
-    static std::string path;
-    path = s.argv[0];
-    s.path = path.c_str();
+    s.path = s.argv[0];
     return true;
 }
 
@@ -65,7 +63,7 @@ template <typename F> Result spawn(const TestDir &dir, Spawn s, F before_wait)
         if (chdir(dir.path.c_str()) == 0 && dup2(o, 1) == 1 && dup2(e, 2) == 2) {
             close(o);
             close(e);
-            execvp(s.path, ptrs.data());
+            execvp(s.path.c_str(), ptrs.data());
         }
         _exit(127);
     }
