@@ -9,11 +9,12 @@ static long long nanoseconds(const timespec &t)
 }
 
 // Each pause ends a fixed time after the previous one was due to end, not
-// after "now": the wake-up latency of one pause is taken out of the next, so
-// a run lasts its designed time whatever the number of files. Only when the
-// process fell far behind (it was stopped, say) does the schedule start again
-// from now, so no later pause is cut short to catch up. A signal that does not
-// end the process does not cut a pause short either.
+// after "now": the wake-up latency of one pause, or any lag under 50 ms, is
+// taken out of the next, so a run lasts its designed time whatever the number
+// of files. Only when the process fell further behind (it was stopped, say)
+// does the schedule start again from now, so that the next pause is not cut
+// short to catch up. A signal that does not end the process does not cut a
+// pause short either.
 void pause_for(long microseconds)
 {
     static long long due;  // when the previous pause was due to end

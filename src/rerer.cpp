@@ -28,9 +28,12 @@ static int draw(int n)
     return scale(std::rand(), n);
 }
 
-int fail(const char *verb, const char *name, const char *ext)
+int fail(const char *verb, const char *name, int err)
 {
-    std::fprintf(stderr, "RERER: cannot %s %s%s: %s\n", verb, name, ext, std::strerror(errno));
+    // What was written before the failure comes first when both streams go
+    // to one file.
+    std::fflush(stdout);
+    std::fprintf(stderr, "RERER: cannot %s %s: %s\n", verb, name, std::strerror(err));
     return 2;
 }
 
@@ -40,6 +43,27 @@ int encrypt2(const char *file)
     pause_for((draw(5) + 1) * 100000L);
     std::printf("vizido.\n");
     return 1;
+}
+
+// Creates the archive NAME, announces the files of ARGV and writes the
+// trailer byte.
+static int fill(const char *name, int argc, char **argv)
+{
+    std::FILE *archive = std::fopen(name, "w");
+    if (archive == nullptr)
+        return fail("create", name, errno);
+    pause_for(1000000L);
+
+    int result = 1;
+    for (int i = 2; i < argc; i++)
+        if (std::strcmp(argv[i], name) != 0)
+            result = encrypt2(argv[i]);
+
+    const int trailer = draw(256) + 1;  // 256 is stored as 0
+    int err = std::fputc(trailer, archive) == EOF ? errno : 0;
+    if (std::fclose(archive) != 0 && err == 0)
+        err = errno;
+    return err != 0 ? fail("write", name, err) : result;
 }
 
 int parse(int argc, char **argv)
@@ -52,24 +76,9 @@ int parse(int argc, char **argv)
     banner();
     char *name = nullptr;  // the first argument, byte for byte, with ".vuv" appended
     if (asprintf(&name, "%s.vuv", first) < 0)
-        return fail("create", first, ".vuv");
+        return fail("allocate", "the archive name", errno);
     std::printf("\nCreating VUV: %s\n", name);
-    std::FILE *archive = std::fopen(name, "w");
-    if (archive == nullptr) {
-        std::free(name);
-        return fail("create", first, ".vuv");
-    }
-    pause_for(1000000L);
-
-    int result = 1;
-    for (int i = 2; i < argc; i++)
-        if (std::strcmp(argv[i], name) != 0)
-            result = encrypt2(argv[i]);
+    const int result = fill(name, argc, argv);
     std::free(name);
-
-    const int trailer = draw(256) + 1;  // 256 is stored as 0
-    const bool written = std::fputc(trailer, archive) != EOF;
-    if (std::fclose(archive) != 0 || !written)
-        return fail("write", first, ".vuv");
     return result;
 }

@@ -12,8 +12,9 @@ int parse(int argc, char **argv);
 
 // Scales a generator value r (0 to 2^31 - 1) to an integer below n.
 int scale(long r, int n);
-// Reports "RERER: cannot VERB NAMEEXT: why" from errno; returns 2.
-int fail(const char *verb, const char *name, const char *ext);
+// Flushes standard output, then reports "RERER: cannot VERB NAME: " and the
+// text of the error number ERR on standard error; returns 2.
+int fail(const char *verb, const char *name, int err);
 
 // Blocks for the given time. The tool's pauses keep to one schedule, so
 // they do not drift with their number; tests link a recording stand-in.

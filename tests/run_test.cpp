@@ -81,6 +81,12 @@ TEST(Binary, Faults)
         deep_left[deep.substr(0, end)] = "/";
     deep_left[deep + "x.vuv"] = "\xd8";
 
+    // One file of 8,200 bytes of output: the first 4,096 are written, the
+    // next block fails against the size limit, and nothing is left to flush.
+    const std::string head = creating("backup.vuv") + "\tAdding ";
+    const std::string block(8192 - head.size() - 2, 'f');
+    const std::string file_limit = "trap '' XFSZ; ulimit -f 8;";  // 8 blocks of 512 bytes
+
     const std::string no_entry = "RERER: cannot create missing/x.vuv: No such file or directory\n";
     const std::string no_space = "RERER: cannot write standard output: No space left on device\n";
     const std::string closed = "RERER: cannot write standard output: Bad file descriptor\n";
@@ -97,6 +103,23 @@ TEST(Binary, Faults)
     const auto none = [](const TestDir &) {};
     const std::vector<Case> cases = {
         {"folder missing", none, {"missing/x", "a"}, "", 2, creating("missing/x.vuv"), no_entry, {}},
+        {"both streams in one file", none, {"missing/x"}, "2>&1", 2, creating("missing/x.vuv") + no_entry, "", {}},
+        {"archive cannot be written",
+         [](const TestDir &d) { std::filesystem::create_symlink("/dev/full", d.path / "backup.vuv"); },
+         {"backup", "a"},
+         "",
+         2,
+         creating("backup.vuv") + "\tAdding a: vizido.\n",
+         "RERER: cannot write backup.vuv: No space left on device\n",
+         {{"backup.vuv", "-> /dev/full"}}},
+        {"output fails during the run",
+         none,
+         {"backup", block},
+         file_limit,
+         2,
+         (head + block + ": vizido.\n").substr(0, 4096),
+         "RERER: cannot write standard output: File too large\n",
+         {{"backup.vuv", "\x65"}}},
         {"name is a folder",
          [](const TestDir &d) { std::filesystem::create_directory(d.path / "backup.vuv"); },
          {"backup", "a"},
@@ -205,19 +228,22 @@ TEST(Binary, RealPausesKeepToTheSchedule)
 TEST(Binary, SignalsDuringAPause)
 {
     TestDir dir;
-    const Result r = spawn(dir, {RERER_BIN, {"RERER", "backup", "a"}}, [](pid_t pid) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        kill(pid, SIGINT);
-    });
+    // Sends SIGNALS to the run once the archive exists, when the pause has begun.
+    const auto once_created = [&dir](const std::vector<int> &signals) {
+        return [&dir, signals](pid_t pid) {
+            for (int ms = 0; ms < 5000 && !std::filesystem::exists(dir.path / "backup.vuv"); ms++)
+                std::this_thread::sleep_for(std::chrono::milliseconds(1));
+            for (const int signal : signals)
+                kill(pid, signal);
+        };
+    };
+    const Result r = spawn(dir, {RERER_BIN, {"RERER", "backup", "a"}}, once_created({SIGINT}));
     EXPECT_EQ(r.status, 128 + SIGINT);
     EXPECT_EQ(dir.listing(), (std::map<std::string, std::string>{{"backup.vuv", ""}}));
 
+    std::filesystem::remove(dir.path / "backup.vuv");
     const auto start = std::chrono::steady_clock::now();
-    const Result s = spawn(dir, {RERER_BIN, {"RERER", "backup"}}, [](pid_t pid) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        kill(pid, SIGSTOP);
-        kill(pid, SIGCONT);
-    });
+    const Result s = spawn(dir, {RERER_BIN, {"RERER", "backup"}}, once_created({SIGSTOP, SIGCONT}));
     const std::chrono::duration<double> took = std::chrono::steady_clock::now() - start;
     EXPECT_EQ(s.status, 1);
     EXPECT_GE(took.count(), 1.0);

@@ -17,7 +17,8 @@ struct Result {
 struct Spawn {
     std::string path;
     std::vector<std::string> argv;  // element 0 included; may be empty
-    std::string redirect{};         // applied by a shell, such as ">&-"
+    std::string redirect{};         // applied by a shell, such as ">&-"; commands
+                                    // up to a last ';' run before the binary
     bool as_nobody = false;         // drop root's privileges first
 };
 
@@ -46,7 +47,9 @@ template <typename F> Result spawn(const TestDir &dir, Spawn s, F before_wait)
     const bool wrapped = wrap(s);
     if (!s.redirect.empty()) {  // the shell runs PATH with ARGV after element 0
         s.argv.at(0) = s.path;
-        s.argv.insert(s.argv.begin(), {"sh", "-c", "exec \"$0\" \"$@\" " + s.redirect});
+        const auto cut = s.redirect.rfind(';') + 1;  // 0 when there is none
+        s.argv.insert(s.argv.begin(),
+                      {"sh", "-c", s.redirect.substr(0, cut) + " exec \"$0\" \"$@\" " + s.redirect.substr(cut)});
         s.path = "/bin/sh";
     }
     auto ptrs = pointers(s.argv);

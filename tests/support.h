@@ -26,13 +26,16 @@ struct TestDir {
         auto it = std::filesystem::directory_iterator(path);
         return static_cast<std::size_t>(std::distance(it, {}));
     }
-    // Every file below the folder with its content, and every folder as "/".
+    // Every file below the folder with its content, every folder as "/" and
+    // every symbolic link as "-> " and its target.
     std::map<std::string, std::string> listing() const
     {
         std::map<std::string, std::string> all;
         for (const auto &e : std::filesystem::recursive_directory_iterator(path)) {
             const auto name = e.path().lexically_relative(path).string();
-            all[name] = e.is_directory() ? "/" : read(name);
+            all[name] = e.is_symlink()     ? "-> " + std::filesystem::read_symlink(e.path()).string()
+                        : e.is_directory() ? "/"
+                                           : read(name);
         }
         return all;
     }
