@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 /*
  * The floor RERER is measured against: a minimal C program that prints the
  * usage texts with printf, or, given arguments, compares each argument after

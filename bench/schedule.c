@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 /*
  * Prints, in microseconds, how long a RERER run that announces N files is
  * designed to last: one second, then each file's pause of 0.1 to 0.5 seconds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 // RERER: the console face of an archive Create/Update Utility.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 // The real pauses, in-process: they keep to one schedule.
 #include "rerer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 // End-to-end: the built binary in a fresh folder, with exact standard output,
 // standard error, exit status and what is left on disk.
 #include "spawn.h"
@@ -187,8 +188,8 @@ TEST(Binary, Faults)
     // A copy of the binary that an unprivileged user can run, wherever the build is.
     TestDir bin;
     std::filesystem::permissions(bin.path, std::filesystem::perms(0755));
-    std::filesystem::copy_file(RERER_FAST_BIN, bin.path / "RERER");
-    const std::string path = bin.path / "RERER";
+    const std::string path = bin.path / "rerer_fast";
+    std::filesystem::copy_file(RERER_FAST_BIN, path);
     for (const auto &c : cases) {
         SCOPED_TRACE(c.what);
         TestDir dir;

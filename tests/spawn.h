@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #pragma once
 // Runs the built binary as a separate process, capturing what it writes.
 #include "support.h"

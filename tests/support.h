@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #pragma once
 #include <filesystem>
 #include <fstream>
@@ -52,7 +53,7 @@ inline std::vector<char *> pointers(std::vector<std::string> &strings)
     return ptrs;
 }
 
-inline constexpr std::string_view usage_text = "\nRERER Create/Update Utility  Version 1.0\n"
+inline constexpr std::string_view usage_text = "\nRERER Create/Update Utility  Version " RERER_VERSION "\n"
                                                "Files are announced only, never read: a VUV archive holds one byte.\n"
                                                "\nUsage:  RERER vokfile [files...]\n";
 inline constexpr std::string_view banner_text = usage_text.substr(0, usage_text.find("\nUsage"));

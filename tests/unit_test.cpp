@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: ISC
 #include "fake_pause.h"
 #include "rerer.h"
 #include "support.h"

@@ -1,0 +1,58 @@
+# SPDX-License-Identifier: ISC
+# Hardening as Debian hardens its packages. Each flag is probed, so that the
+# compiler of any target takes only what it supports, and each goes before
+# the packager's CPPFLAGS, CXXFLAGS and LDFLAGS, so that theirs win.
+include(CheckCXXCompilerFlag)
+include(CheckCXXSourceCompiles)
+include(CheckLinkerFlag)
+include(CheckPIESupported)
+
+check_pie_supported()
+set(CMAKE_POSITION_INDEPENDENT_CODE ON)
+
+# probe LIST KIND FLAG...: appends to LIST each FLAG that the compiler or
+# the linker (KIND) takes.
+function(probe list kind)
+  foreach(flag IN LISTS ARGN)
+    string(MAKE_C_IDENTIFIER "RERER_HAS${flag}" var)
+    if(kind STREQUAL "LINKER")
+      check_linker_flag(CXX "${flag}" ${var})
+    else()
+      check_cxx_compiler_flag("${flag}" ${var})
+    endif()
+    if(${var})
+      list(APPEND ${list} "${flag}")
+    endif()
+  endforeach()
+  set(${list} "${${list}}" PARENT_SCOPE)
+endfunction()
+
+set(RERER_HARDENING "")
+probe(RERER_HARDENING COMPILER -fstack-protector-strong -fstack-clash-protection -fcf-protection)
+# Only where the packager and the compiler leave it unset, and the build
+# optimises: otherwise the definition would warn, and it would weaken a
+# packager's _FORTIFY_SOURCE=3.
+set(CMAKE_TRY_COMPILE_CONFIGURATION ${CMAKE_BUILD_TYPE})
+set(CMAKE_REQUIRED_FLAGS "-D_FORTIFY_SOURCE=2 -Werror")
+check_cxx_source_compiles("#include <cstdio>\nint main() { return std::puts(\"\"); }" RERER_FORTIFY)
+unset(CMAKE_REQUIRED_FLAGS)
+if(RERER_FORTIFY)
+  list(APPEND RERER_HARDENING -D_FORTIFY_SOURCE=2)
+endif()
+set(link "")
+probe(link LINKER -Wl,--as-needed -Wl,-z,relro -Wl,-z,now)
+
+# Debug information names no build or source folder, so that it is the same
+# wherever the project is built.
+set(prefix_map "")
+probe(prefix_map COMPILER -ffile-prefix-map=/=/)
+if(prefix_map)  # the last that matches wins, and the build folder may lie within
+  set(prefix_map "-ffile-prefix-map=${CMAKE_SOURCE_DIR}=." "-ffile-prefix-map=${CMAKE_BINARY_DIR}=.")
+endif()
+
+list(JOIN RERER_HARDENING " " compile)
+list(JOIN prefix_map " " map)
+list(JOIN link " " link)
+string(PREPEND CMAKE_CXX_FLAGS "${compile} ")
+string(APPEND CMAKE_CXX_FLAGS " ${map}")
+string(PREPEND CMAKE_EXE_LINKER_FLAGS "${link} ")
