@@ -47,13 +47,16 @@ execute_process(COMMAND date -u -d "${released}" +%s
 set(CPACK_RERER_SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/packaging/cpack.cmake)
 
-# The source tarball holds exactly the files that git tracks, as committed.
+# The source tarball holds exactly the files that git tracks, as committed;
+# only a git checkout can make one.
 set(RERER_DIST rerer-${PROJECT_VERSION})
-add_custom_target(dist
-  COMMAND git -C ${CMAKE_CURRENT_SOURCE_DIR} archive --format=tar.gz --prefix=${RERER_DIST}/
-          -o ${CMAKE_CURRENT_BINARY_DIR}/${RERER_DIST}.tar.gz HEAD
-  COMMENT "Writing ${RERER_DIST}.tar.gz from the last commit"
-  VERBATIM)
+if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/.git)
+  add_custom_target(dist
+    COMMAND git -C ${CMAKE_CURRENT_SOURCE_DIR} archive --format=tar.gz --prefix=${RERER_DIST}/
+            -o ${CMAKE_CURRENT_BINARY_DIR}/${RERER_DIST}.tar.gz HEAD
+    COMMENT "Writing ${RERER_DIST}.tar.gz from the last commit"
+    VERBATIM)
+endif()
 set(CPACK_SOURCE_GENERATOR TGZ)
 set(CPACK_SOURCE_PACKAGE_FILE_NAME ${RERER_DIST})
 set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/demo/")

@@ -95,7 +95,7 @@ TEST(Property, RandomArgumentVectors)
 {
     const unsigned seed = 20261208;
     const char *vectors = std::getenv("RERER_TEST_VECTORS");  // fewer where each run is slow
-    const int count = vectors != nullptr ? std::atoi(vectors) : 3000;
+    const int count = vectors != nullptr ? static_cast<int>(std::strtol(vectors, nullptr, 10)) : 3000;
     std::mt19937 gen(seed);
     int kinds[3] = {};
     for (int i = 0; i < count; i++) {
