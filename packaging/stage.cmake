@@ -4,13 +4,10 @@
 # change with the build time); a Debian package also carries its copyright
 # and changelog.
 set(root ${CPACK_TEMPORARY_INSTALL_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX})
-unset(ENV{DESTDIR})  # still set by cpack, and the paths here are whole
-set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
-    OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 file(GLOB_RECURSE docs ${root}/share/man/*.1)
 if(CPACK_GENERATOR STREQUAL "DEB")
   set(doc ${root}/share/doc/${CPACK_PACKAGE_NAME})
-  file(INSTALL ${CPACK_RERER_SOURCE_DIR}/packaging/copyright ${CPACK_RERER_SOURCE_DIR}/packaging/changelog
+  file(COPY ${CPACK_RERER_SOURCE_DIR}/packaging/copyright ${CPACK_RERER_SOURCE_DIR}/packaging/changelog
        DESTINATION ${doc} FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
   list(APPEND docs ${doc}/changelog)
 endif()
@@ -18,10 +15,10 @@ foreach(doc IN LISTS docs)
   execute_process(COMMAND gzip -9n ${doc} COMMAND_ERROR_IS_FATAL ANY)
 endforeach()
 
-# Folders that cpack made itself follow the builder's umask.
+# Folders that cpack or this script made follow the builder's umask.
 file(GLOB_RECURSE dirs LIST_DIRECTORIES true ${CPACK_TEMPORARY_INSTALL_DIRECTORY}/*)
 foreach(dir IN LISTS dirs ITEMS ${CPACK_TEMPORARY_INSTALL_DIRECTORY})
   if(IS_DIRECTORY ${dir})
-    file(CHMOD ${dir} PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
+    file(CHMOD ${dir} PERMISSIONS ${CPACK_RERER_DIR_PERMISSIONS})
   endif()
 endforeach()
