@@ -4,26 +4,26 @@
 #include <cerrno>
 #include <ctime>
 
-static long long nanoseconds(const timespec &t)
+// Each pause ends a fixed time after the previous one was due to end, not
+// after "now": the wake-up latency of one pause, or any lag up to catch_up,
+// is taken out of the next, so a run lasts its designed time whatever the
+// number of files. Only when the process fell further behind (it was
+// stopped, say) does the schedule start again from now, so that the next
+// pause is not cut short to catch up.
+long long deadline(long long due, long long now, long microseconds)
 {
-    return t.tv_sec * 1000000000LL + t.tv_nsec;
+    if (now - due > catch_up)
+        due = now;
+    return due + microseconds * 1000LL;
 }
 
-// Each pause ends a fixed time after the previous one was due to end, not
-// after "now": the wake-up latency of one pause, or any lag under 50 ms, is
-// taken out of the next, so a run lasts its designed time whatever the number
-// of files. Only when the process fell further behind (it was stopped, say)
-// does the schedule start again from now, so that the next pause is not cut
-// short to catch up. A signal that does not end the process does not cut a
-// pause short either.
+// A signal that does not end the process does not cut a pause short.
 void pause_for(long microseconds)
 {
     static long long due;  // when the previous pause was due to end
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    if (nanoseconds(now) - due > 50000000LL)
-        due = nanoseconds(now);
-    due += microseconds * 1000LL;
+    due = deadline(due, now.tv_sec * 1000000000LL + now.tv_nsec, microseconds);
     const timespec until{static_cast<time_t>(due / 1000000000LL), static_cast<long>(due % 1000000000LL)};
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
     }

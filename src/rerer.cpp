@@ -41,7 +41,7 @@ int fail(const char *verb, const char *name, int err)
 int encrypt2(const char *file)
 {
     std::printf("\tAdding %s: ", file);
-    pause_for((draw(5) + 1) * 100000L);
+    pause_for((draw(pause_steps) + 1) * pause_step);
     std::printf("vizido.\n");
     return 1;
 }
@@ -53,14 +53,14 @@ static int fill(const char *name, int argc, char **argv)
     std::FILE *archive = std::fopen(name, "w");
     if (archive == nullptr)
         return fail("create", name, errno);
-    pause_for(1000000L);
+    pause_for(first_pause);
 
     int result = 1;
     for (int i = 2; i < argc; i++)
         if (std::strcmp(argv[i], name) != 0)
             result = encrypt2(argv[i]);
 
-    const int trailer = draw(256) + 1;  // 256 is stored as 0
+    const int trailer = draw(byte_values) + 1;  // 256 is stored as 0
     int err = std::fputc(trailer, archive) == EOF ? errno : 0;
     if (std::fclose(archive) != 0 && err == 0)
         err = errno;

@@ -56,7 +56,7 @@ static std::string check(const std::vector<std::string> &argv, Kind &kind)
 {
     TestDir dir;
     std::filesystem::create_directory(dir.path / "sub");
-    const Result r = spawn(dir, {RERER_FAST_BIN, argv});
+    const Result r = spawn(dir, {fast_bin, argv});
     auto left = dir.listing();
     left.erase("sub");
 
@@ -94,8 +94,8 @@ static std::string check(const std::vector<std::string> &argv, Kind &kind)
 TEST(Property, RandomArgumentVectors)
 {
     const unsigned seed = 20261208;
-    const char *vectors = std::getenv("RERER_TEST_VECTORS");  // fewer where each run is slow
-    const int count = vectors != nullptr ? static_cast<int>(std::strtol(vectors, nullptr, 10)) : 3000;
+    const char *vectors = std::getenv("RERER_TEST_VECTORS");  // more for a longer search
+    const int count = vectors != nullptr ? static_cast<int>(std::strtol(vectors, nullptr, 10)) : 300;
     std::mt19937 gen(seed);
     int kinds[3] = {};
     for (int i = 0; i < count; i++) {
