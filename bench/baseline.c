@@ -11,7 +11,7 @@
 int main(int argc, char **argv)
 {
     if (argc < 3) {
-        printf("\nRERER Create/Update Utility  Version 1.0\n");
+        printf("\nRERER Create/Update Utility  Version " RERER_VERSION "\n");
         printf("Files are announced only, never read: a VUV archive holds one byte.\n");
         printf("\nUsage:  RERER vokfile [files...]\n");
         return 1;

@@ -20,6 +20,7 @@ set(CPACK_DEBIAN_PACKAGE_SECTION utils)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
+set(CPACK_PACKAGE_RELOCATABLE OFF)
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
 set(CPACK_RPM_PACKAGE_SUMMARY "Announce files into a one-byte VUV archive")
 set(CPACK_RPM_PACKAGE_LICENSE ISC)
@@ -37,34 +38,60 @@ set(CPACK_RPM_SPEC_MORE_DEFINE [[
 %define use_source_date_epoch_as_buildtime 1
 %define clamp_mtime_to_source_date_epoch 1]])
 
-# Packages take their timestamps from the date of the latest entry in the
-# changelog, unless the builder sets SOURCE_DATE_EPOCH.
-file(STRINGS packaging/changelog signoff REGEX "^ -- " LIMIT_COUNT 1)
-string(REGEX REPLACE "^ -- .*>  " "" released "${signoff}")
-execute_process(COMMAND date -u -d "${released}" +%s
-                OUTPUT_VARIABLE CPACK_RERER_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
-                COMMAND_ERROR_IS_FATAL ANY)
+# The RPM's changelog is packaging/changelog, the Debian package's, entry
+# for entry in the RPM's form.
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS packaging/changelog)
+file(STRINGS packaging/changelog lines)
+set(rpm_changelog "")
+set(body "")
+foreach(line IN LISTS lines)
+  if(line MATCHES "^rerer \\(([^)]*)\\)")
+    set(version ${CMAKE_MATCH_1})
+  elseif(line MATCHES "^  \\* (.*)")
+    string(APPEND body "- ${CMAKE_MATCH_1}\n")
+  elseif(line MATCHES "^    (.*)")
+    string(APPEND body "  ${CMAKE_MATCH_1}\n")
+  elseif(line MATCHES "^ -- (.*)  (.*)$")
+    set(who ${CMAKE_MATCH_1})
+    execute_process(COMMAND env LC_ALL=C date -u -d "${CMAKE_MATCH_2}" "+%a %b %d %Y"
+                    OUTPUT_VARIABLE day OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+    string(APPEND rpm_changelog "* ${day} ${who} - ${version}-1\n${body}\n")
+    set(body "")
+    # Packages take their timestamps from the date of the latest entry,
+    # unless the builder sets SOURCE_DATE_EPOCH.
+    if(NOT DEFINED CPACK_RERER_SOURCE_DATE_EPOCH)
+      execute_process(COMMAND date -u -d "${CMAKE_MATCH_2}" +%s
+                      OUTPUT_VARIABLE CPACK_RERER_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
+                      COMMAND_ERROR_IS_FATAL ANY)
+    endif()
+  endif()
+endforeach()
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/rpm-changelog "${rpm_changelog}")
+set(CPACK_RPM_CHANGELOG_FILE ${CMAKE_CURRENT_BINARY_DIR}/rpm-changelog)
+# The licence, which stage.cmake puts in place.
+set(CPACK_RPM_USER_FILELIST "%license /usr/share/licenses/rerer/LICENSE")
 set(CPACK_RERER_SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR})
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_SOURCE_DIR}/packaging/cpack.cmake)
 
 # The source tarball holds exactly the files that git tracks, as committed;
 # only a git checkout can make one.
-set(RERER_DIST rerer-${PROJECT_VERSION})
 if(EXISTS ${CMAKE_CURRENT_SOURCE_DIR}/.git)
+  set(dist rerer-${PROJECT_VERSION})
   add_custom_target(dist
-    COMMAND git -C ${CMAKE_CURRENT_SOURCE_DIR} archive --format=tar.gz --prefix=${RERER_DIST}/
-            -o ${CMAKE_CURRENT_BINARY_DIR}/${RERER_DIST}.tar.gz HEAD
-    COMMENT "Writing ${RERER_DIST}.tar.gz from the last commit"
+    COMMAND git -C ${CMAKE_CURRENT_SOURCE_DIR} archive --format=tar.gz --prefix=${dist}/
+            -o ${CMAKE_CURRENT_BINARY_DIR}/${dist}.tar.gz HEAD
+    COMMENT "Writing ${dist}.tar.gz from the last commit"
     VERBATIM)
 endif()
-set(CPACK_SOURCE_GENERATOR TGZ)
-set(CPACK_SOURCE_PACKAGE_FILE_NAME ${RERER_DIST})
-set(CPACK_SOURCE_IGNORE_FILES "/\\\\.git/" "/build[^/]*/" "/demo/")
 include(CPack)
+# The source tarball is dist's alone: no package_source target.
+file(REMOVE ${CMAKE_CURRENT_BINARY_DIR}/CPackSourceConfig.cmake)
 
-# cpack gives the members of a .deb the builder's umask.
+# cpack gives the members of a .deb the builder's umask. Without rpmbuild,
+# only the .deb is made.
 add_custom_target(packages
-  COMMAND sh -c "umask 022 && exec cpack -G 'DEB;RPM'"
+  COMMAND sh -c "umask 022 && if command -v rpmbuild >/dev/null; then exec cpack -G 'DEB;RPM'; fi && \
+echo 'RPM skipped: rpmbuild not found (it comes with the rpm package)' && exec cpack -G DEB"
   WORKING_DIRECTORY ${CMAKE_CURRENT_BINARY_DIR}
   VERBATIM)
 add_dependencies(packages RERER)

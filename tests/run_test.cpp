@@ -123,10 +123,11 @@ TEST(Binary, Faults)
          .err = "RERER: cannot write backup.vuv: No space left on device\n",
          .left = {{"backup.vuv", "-> /dev/full"}}},
         {.what = "archive is a link: its target is written",
-         .setup = [](const TestDir &d) {
-             std::ofstream(d.path / "kept") << "important";
-             std::filesystem::create_symlink("kept", d.path / "backup.vuv");
-         },
+         .setup =
+             [](const TestDir &d) {
+                 std::ofstream(d.path / "kept") << "important";
+                 std::filesystem::create_symlink("kept", d.path / "backup.vuv");
+             },
          .args = {"backup"},
          .status = 1,
          .out = creating("backup.vuv"),

@@ -1,4 +1,19 @@
 # SPDX-License-Identifier: ISC
+# The compiler and linker flags of every build; no other file sets them.
+#
+# Without a build type, a packager's CXXFLAGS (or CMAKE_CXX_FLAGS) come after
+# the project's optimisation, so that their own -O wins.
+if(NOT CMAKE_BUILD_TYPE AND NOT CMAKE_CONFIGURATION_TYPES)
+  if(CMAKE_CXX_FLAGS STREQUAL "")
+    set(CMAKE_BUILD_TYPE Release CACHE STRING "Build type" FORCE)
+  else()
+    string(PREPEND CMAKE_CXX_FLAGS "-O3 ")
+  endif()
+endif()
+# CMake reads CXXFLAGS and LDFLAGS, but not CPPFLAGS.
+set(RERER_CPPFLAGS "$ENV{CPPFLAGS}" CACHE STRING "Preprocessor flags (CPPFLAGS at the first configure)")
+string(PREPEND CMAKE_CXX_FLAGS "${RERER_CPPFLAGS} ")
+
 # Hardening as Debian hardens its packages. Each flag is probed, so that the
 # compiler of any target takes only what it supports, and each goes before
 # the packager's CPPFLAGS, CXXFLAGS and LDFLAGS, so that theirs win.
@@ -56,3 +71,16 @@ list(JOIN link " " link)
 string(PREPEND CMAKE_CXX_FLAGS "${compile} ")
 string(APPEND CMAKE_CXX_FLAGS " ${map}")
 string(PREPEND CMAKE_EXE_LINKER_FLAGS "${link} ")
+
+add_compile_options(-Wall -Wextra -Wpedantic)
+
+option(RERER_SANITIZE "Build everything with ASan, LSan and UBSan" OFF)
+if(RERER_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+# The tool calls nothing in the C++ runtime, so --as-needed leaves the C
+# library as its only dependency; these keep its code from coming to need
+# the runtime's exception and type-information support.
+set(RERER_TOOL_FLAGS -fno-exceptions -fno-rtti)
