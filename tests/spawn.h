@@ -19,13 +19,13 @@ struct Result {
 // The programs under test: those built beside the tests, or builds of the
 // same programs for another processor that RERER_TEST_BIN and
 // RERER_TEST_FAST_BIN name, run through RERER_TEST_WRAPPER.
-inline std::string program(const char *variable, const char *built)
+inline const char *program(const char *variable, const char *built) noexcept
 {
     const char *path = std::getenv(variable);
     return path != nullptr ? path : built;
 }
-inline const std::string tool_bin = program("RERER_TEST_BIN", RERER_BIN);
-inline const std::string fast_bin = program("RERER_TEST_FAST_BIN", RERER_FAST_BIN);
+inline const char *const tool_bin = program("RERER_TEST_BIN", RERER_BIN);
+inline const char *const fast_bin = program("RERER_TEST_FAST_BIN", RERER_FAST_BIN);
 
 struct Spawn {
     std::string path;
