@@ -46,7 +46,7 @@ set(rpm_changelog "")
 set(body "")
 foreach(line IN LISTS lines)
   if(line MATCHES "^rerer \\(([^)]*)\\)")
-    set(version ${CMAKE_MATCH_1})
+    set(entry ${CMAKE_MATCH_1})
   elseif(line MATCHES "^  \\* (.*)")
     string(APPEND body "- ${CMAKE_MATCH_1}\n")
   elseif(line MATCHES "^    (.*)")
@@ -55,7 +55,7 @@ foreach(line IN LISTS lines)
     set(who ${CMAKE_MATCH_1})
     execute_process(COMMAND env LC_ALL=C date -u -d "${CMAKE_MATCH_2}" "+%a %b %d %Y"
                     OUTPUT_VARIABLE day OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    string(APPEND rpm_changelog "* ${day} ${who} - ${version}-1\n${body}\n")
+    string(APPEND rpm_changelog "* ${day} ${who} - ${entry}-1\n${body}\n")
     set(body "")
     # Packages take their timestamps from the date of the latest entry,
     # unless the builder sets SOURCE_DATE_EPOCH.
