@@ -44,14 +44,16 @@ endfunction()
 
 set(RERER_HARDENING "")
 probe(RERER_HARDENING COMPILER -fstack-protector-strong -fstack-clash-protection -fcf-protection)
-# Only where the packager and the compiler leave it unset, and the build
-# optimises: otherwise the definition would warn, and it would weaken a
-# packager's _FORTIFY_SOURCE=3.
+# Only where the build optimises, since the C library ignores it otherwise,
+# and where the packager and the compiler leave it unset: a second definition
+# would warn, and would weaken a packager's _FORTIFY_SOURCE=3. The probe
+# compiles with the build type's flags, and its result is kept per type.
 set(CMAKE_TRY_COMPILE_CONFIGURATION ${CMAKE_BUILD_TYPE})
 set(CMAKE_REQUIRED_FLAGS "-D_FORTIFY_SOURCE=2 -Werror")
-check_cxx_source_compiles("#include <cstdio>\nint main() { return std::puts(\"\"); }" RERER_FORTIFY)
+check_cxx_source_compiles("#ifndef __OPTIMIZE__\n#error the build does not optimise\n#endif
+#include <cstdio>\nint main() { return std::puts(\"\"); }" RERER_FORTIFY_${CMAKE_BUILD_TYPE})
 unset(CMAKE_REQUIRED_FLAGS)
-if(RERER_FORTIFY)
+if(RERER_FORTIFY_${CMAKE_BUILD_TYPE})
   list(APPEND RERER_HARDENING -D_FORTIFY_SOURCE=2)
 endif()
 set(link "")
