@@ -3,7 +3,7 @@
 # RPM package, `--target dist` the source tarball.
 set(CPACK_PACKAGE_NAME rerer)
 set(CPACK_PACKAGE_VENDOR "RERER developers")
-set(CPACK_PACKAGE_CONTACT "RERER developers <rerer@example.org>")
+set(CPACK_PACKAGE_CONTACT "${RERER_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
 set(CPACK_PACKAGE_DESCRIPTION [[
 RERER shows the console face of an archive create/update utility: it
@@ -22,7 +22,11 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 
 set(CPACK_PACKAGE_RELOCATABLE OFF)
 set(CPACK_RPM_FILE_NAME RPM-DEFAULT)
-set(CPACK_RPM_PACKAGE_SUMMARY "Announce files into a one-byte VUV archive")
+# The same summary, capitalised as RPM's summaries are.
+string(SUBSTRING "${PROJECT_DESCRIPTION}" 0 1 first)
+string(SUBSTRING "${PROJECT_DESCRIPTION}" 1 -1 rest)
+string(TOUPPER "${first}" first)
+set(CPACK_RPM_PACKAGE_SUMMARY "${first}${rest}")
 set(CPACK_RPM_PACKAGE_LICENSE ISC)
 set(CPACK_RPM_PACKAGE_GROUP "Applications/Archiving")
 set(CPACK_RPM_PACKAGE_DESCRIPTION "${CPACK_PACKAGE_DESCRIPTION}")
@@ -31,43 +35,15 @@ set(CPACK_RPM_EXCLUDE_FROM_AUTO_FILELIST_ADDITION
 set(CPACK_RPM_DEFAULT_DIR_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})
 set(CPACK_RERER_DIR_PERMISSIONS ${CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS})  # for stage.cmake
 # A build time and host that do not change from one build to the next.
-set(CPACK_RPM_SPEC_MORE_DEFINE [[
-%define packager RERER developers <rerer@example.org>
+set(CPACK_RPM_SPEC_MORE_DEFINE "%define packager ${RERER_CONTACT}
 %define _buildhost reproducible
 %define _build_id_links none
 %define use_source_date_epoch_as_buildtime 1
-%define clamp_mtime_to_source_date_epoch 1]])
+%define clamp_mtime_to_source_date_epoch 1")
 
-# The RPM's changelog is packaging/changelog, the Debian package's, entry
-# for entry in the RPM's form.
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS packaging/changelog)
-file(STRINGS packaging/changelog lines)
-set(rpm_changelog "")
-set(body "")
-foreach(line IN LISTS lines)
-  if(line MATCHES "^rerer \\(([^)]*)\\)")
-    set(entry ${CMAKE_MATCH_1})
-  elseif(line MATCHES "^  \\* (.*)")
-    string(APPEND body "- ${CMAKE_MATCH_1}\n")
-  elseif(line MATCHES "^    (.*)")
-    string(APPEND body "  ${CMAKE_MATCH_1}\n")
-  elseif(line MATCHES "^ -- (.*)  (.*)$")
-    set(who ${CMAKE_MATCH_1})
-    execute_process(COMMAND env LC_ALL=C date -u -d "${CMAKE_MATCH_2}" "+%a %b %d %Y"
-                    OUTPUT_VARIABLE day OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
-    string(APPEND rpm_changelog "* ${day} ${who} - ${entry}-1\n${body}\n")
-    set(body "")
-    # Packages take their timestamps from the date of the latest entry,
-    # unless the builder sets SOURCE_DATE_EPOCH.
-    if(NOT DEFINED CPACK_RERER_SOURCE_DATE_EPOCH)
-      execute_process(COMMAND date -u -d "${CMAKE_MATCH_2}" +%s
-                      OUTPUT_VARIABLE CPACK_RERER_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE
-                      COMMAND_ERROR_IS_FATAL ANY)
-    endif()
-  endif()
-endforeach()
-file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/rpm-changelog "${rpm_changelog}")
+# Both changelogs come from NEWS (news.cmake).
 set(CPACK_RPM_CHANGELOG_FILE ${CMAKE_CURRENT_BINARY_DIR}/rpm-changelog)
+set(CPACK_RERER_CHANGELOG ${CMAKE_CURRENT_BINARY_DIR}/changelog)  # for stage.cmake
 # The licence, which stage.cmake puts in place.
 set(CPACK_RPM_USER_FILELIST "%license /usr/share/licenses/rerer/LICENSE")
 set(CPACK_RERER_SOURCE_DIR ${CMAKE_CURRENT_SOURCE_DIR})

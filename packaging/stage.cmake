@@ -7,7 +7,7 @@ set(root ${CPACK_TEMPORARY_INSTALL_DIRECTORY}${CPACK_PACKAGING_INSTALL_PREFIX})
 file(GLOB_RECURSE docs ${root}/share/man/*.1)
 if(CPACK_GENERATOR STREQUAL "DEB")
   set(doc ${root}/share/doc/${CPACK_PACKAGE_NAME})
-  file(COPY ${CPACK_RERER_SOURCE_DIR}/packaging/copyright ${CPACK_RERER_SOURCE_DIR}/packaging/changelog
+  file(COPY ${CPACK_RERER_SOURCE_DIR}/packaging/copyright ${CPACK_RERER_CHANGELOG}
        DESTINATION ${doc} FILE_PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
   list(APPEND docs ${doc}/changelog)
 else()
