@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
 #include <random>
 
@@ -12,9 +13,10 @@
 static std::string byte_after(std::size_t n)
 {
     std::srand(1);
+    int r = std::rand();
     for (std::size_t i = 0; i < n; i++)
-        std::rand();
-    return std::string(1, static_cast<char>(scale(std::rand(), 256) + 1));
+        r = std::rand();
+    return std::string(1, static_cast<char>(scale(r, 256) + 1));
 }
 
 // Argument counts 0 to 64; arguments of 0 to 4,096 bytes from 1 to 255;
@@ -48,7 +50,7 @@ static std::vector<std::string> random_argv(std::mt19937 &gen)
     return argv;
 }
 
-enum Kind { usage_run, failed_run, finished_run };
+enum Kind : std::uint8_t { usage_run, failed_run, finished_run };
 
 // Returns what is wrong with running ARGV, or "" when every invariant holds;
 // KIND tells which way the run ended.
