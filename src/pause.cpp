@@ -14,7 +14,7 @@ long long deadline(long long due, long long now, long microseconds)
 {
     if (now - due > catch_up)
         due = now;
-    return due + microseconds * 1000LL;
+    return due + (microseconds * 1000LL);
 }
 
 // A signal that does not end the process does not cut a pause short.
@@ -23,7 +23,7 @@ void pause_for(long microseconds)
     static long long due;  // when the previous pause was due to end
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
-    due = deadline(due, now.tv_sec * 1000000000LL + now.tv_nsec, microseconds);
+    due = deadline(due, (now.tv_sec * 1000000000LL) + now.tv_nsec, microseconds);
     const timespec until{static_cast<time_t>(due / 1000000000LL), static_cast<long>(due % 1000000000LL)};
     while (clock_nanosleep(CLOCK_MONOTONIC, TIMER_ABSTIME, &until, nullptr) == EINTR) {
     }

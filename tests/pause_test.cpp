@@ -13,19 +13,19 @@ TEST(Pause, DeadlinesKeepToOneSchedule)
     const long long ms = 1000000;  // nanoseconds
     const long long t = 7000 * ms;
     // The first pause of a process starts from now.
-    EXPECT_EQ(deadline(0, t, 1000000), t + 1000 * ms);
+    EXPECT_EQ(deadline(0, t, 1000000), t + (1000 * ms));
     // Each later one ends a fixed time after the previous one was due,
     // however late that one woke or the process went on.
-    EXPECT_EQ(deadline(t, t + 80000, 500000), t + 500 * ms);
-    EXPECT_EQ(deadline(t, t + 20 * ms, 200000), t + 200 * ms);
-    EXPECT_EQ(deadline(t, t + 50 * ms, 100000), t + 100 * ms);
+    EXPECT_EQ(deadline(t, t + 80000, 500000), t + (500 * ms));
+    EXPECT_EQ(deadline(t, t + (20 * ms), 200000), t + (200 * ms));
+    EXPECT_EQ(deadline(t, t + (50 * ms), 100000), t + (100 * ms));
     // A lag over 50 ms starts the schedule again from now.
-    EXPECT_EQ(deadline(t, t + 50 * ms + 1, 100000), t + 150 * ms + 1);
-    EXPECT_EQ(deadline(t, t + 600 * ms, 400000), t + 1000 * ms);
+    EXPECT_EQ(deadline(t, t + (50 * ms) + 1, 100000), t + (150 * ms) + 1);
+    EXPECT_EQ(deadline(t, t + (600 * ms), 400000), t + (1000 * ms));
     // A run of 1 s, 0.5 s and 0.2 s, each wake-up 3 ms late, ends on time.
     long long due = deadline(0, t, 1000000);
-    due = deadline(due, due + 3 * ms, 500000);
-    EXPECT_EQ(deadline(due, due + 3 * ms, 200000), t + 1700 * ms);
+    due = deadline(due, due + (3 * ms), 500000);
+    EXPECT_EQ(deadline(due, due + (3 * ms), 200000), t + (1700 * ms));
 }
 
 // Milliseconds that 200 calls of SLEEP take beyond their 200 ms.
